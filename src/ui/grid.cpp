@@ -11,6 +11,11 @@ ColumnsModel::ColumnsModel(QSqlQueryModel* source, QList<Column> columns, QObjec
     : QAbstractTableModel(parent), m_source(source), m_columns(std::move(columns))
 {
     mapFields();
+    connect(source, &QObject::destroyed, this, [this] {
+        beginResetModel();
+        m_sourceColumn.clear();
+        endResetModel();
+    });
     connect(source, &QAbstractItemModel::modelAboutToBeReset, this,
             &ColumnsModel::beginResetModel);
     connect(source, &QAbstractItemModel::modelReset, this, [this] {
@@ -27,6 +32,8 @@ ColumnsModel::ColumnsModel(QSqlQueryModel* source, QList<Column> columns, QObjec
 void ColumnsModel::mapFields()
 {
     m_sourceColumn.clear();
+    if (!m_source)
+        return;
     const QSqlRecord record = m_source->record();
     for (const Column& c : m_columns)
         m_sourceColumn << record.indexOf(c.field);
@@ -34,7 +41,7 @@ void ColumnsModel::mapFields()
 
 int ColumnsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_source->rowCount();
+    return parent.isValid() || !m_source ? 0 : m_source->rowCount();
 }
 
 int ColumnsModel::columnCount(const QModelIndex& parent) const
@@ -47,7 +54,7 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const int col = m_sourceColumn.value(index.column(), -1);
-    if (col < 0)
+    if (col < 0 || !m_source)
         return {};
     const QVariant v = m_source->data(m_source->index(index.row(), col));
     return data::displayText(v, m_columns.at(index.column()).field);
@@ -62,12 +69,12 @@ QVariant ColumnsModel::headerData(int section, Qt::Orientation orientation, int 
 
 bool ColumnsModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && m_source->canFetchMore();
+    return !parent.isValid() && m_source && m_source->canFetchMore();
 }
 
 void ColumnsModel::fetchMore(const QModelIndex& parent)
 {
-    if (!parent.isValid())
+    if (!parent.isValid() && m_source)
         m_source->fetchMore();
 }
 
@@ -83,13 +90,16 @@ Grid::Grid(const QString& name, data::ListQuery* query, QList<Column> columns, Q
     setAlternatingRowColors(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     verticalHeader()->setMinimumWidth(16);
+    // A column is as wide as its characters, and never narrower than its title.
     const int charWidth = fontMetrics().averageCharWidth();
+    const QFontMetrics titleMetrics = horizontalHeader()->fontMetrics();
     for (int i = 0; i < columns.size(); ++i)
-        setColumnWidth(i, columns.at(i).chars * charWidth + 12);
+        setColumnWidth(i, qMax(columns.at(i).chars * charWidth + 12,
+                               titleMetrics.horizontalAdvance(columns.at(i).title) + 20));
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (m_syncing || !current.isValid())
+                if (m_syncing || !current.isValid() || !m_query)
                     return;
                 if (!m_query->setCurrentRow(current.row()))
                     showCurrent();
@@ -101,6 +111,8 @@ Grid::Grid(const QString& name, data::ListQuery* query, QList<Column> columns, Q
 
 void Grid::showCurrent()
 {
+    if (!m_query)
+        return;
     m_syncing = true;
     const int row = m_query->currentRow();
     if (row < 0) {

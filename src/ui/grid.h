@@ -3,6 +3,7 @@
 #include "data/listquery.h"
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QTableView>
 
 namespace ui {
@@ -31,7 +32,7 @@ public:
 private:
     void mapFields();
 
-    QSqlQueryModel* m_source;
+    QPointer<QSqlQueryModel> m_source; // a list may go before the grids over it
     QList<Column> m_columns;
     QList<int> m_sourceColumn;
 };
@@ -46,7 +47,7 @@ public:
 private:
     void showCurrent();
 
-    data::ListQuery* m_query;
+    QPointer<data::ListQuery> m_query;
     ColumnsModel* m_columns;
     bool m_syncing = false;
 };

@@ -2,6 +2,9 @@
 
 #include "app/about_unit.h"
 #include "app/main_unit.h"
+#include "materials/add_inv_unit.h"
+#include "materials/edit_inv_unit.h"
+#include "materials/inv_info_unit.h"
 
 namespace app {
 
@@ -23,6 +26,9 @@ Tmain_frm* createWindows(ui::App& app)
     // 33 find_dept_frm     34 rec_rep_frm      35 add_dur_item_frm 36 edit_inv_frm
     // 37 edit_comp_frm     38 edit_dur_frm     39 add_emp2_frm    40 edit_emp2_frm
     // 41 backup_frm        42 rollback_frm     43 about_frm
+    app.add(new materials::Tinv_info_frm(app));
+    app.add(new materials::Tadd_inv_frm(app));
+    app.add(new materials::Tedit_inv_frm(app));
     app.add(new Tabout_frm(app));
 
     main->showBuiltWindows();

@@ -5,6 +5,11 @@
 #include "materials/add_inv_unit.h"
 #include "materials/edit_inv_unit.h"
 #include "materials/inv_info_unit.h"
+#include "materials/new_rec_unit.h"
+#include "materials/rec_list_unit.h"
+#include "suppliers/add_comp_unit.h"
+#include "suppliers/comp_info_unit.h"
+#include "suppliers/edit_comp_unit.h"
 
 namespace app {
 
@@ -28,7 +33,12 @@ Tmain_frm* createWindows(ui::App& app)
     // 41 backup_frm        42 rollback_frm     43 about_frm
     app.add(new materials::Tinv_info_frm(app));
     app.add(new materials::Tadd_inv_frm(app));
+    app.add(new suppliers::Tcomp_info_frm(app));
+    app.add(new suppliers::Tadd_comp_frm(app));
+    app.add(new materials::Tnew_rec_frm(app));
+    app.add(new materials::Trec_list_frm(app));
     app.add(new materials::Tedit_inv_frm(app));
+    app.add(new suppliers::Tedit_comp_frm(app));
     app.add(new Tabout_frm(app));
 
     main->showBuiltWindows();

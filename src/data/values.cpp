@@ -79,6 +79,14 @@ QString invalidNumberText(const QString& value)
     return QStringLiteral("'%1' ไม่ใช่ตัวเลขที่ถูกต้อง").arg(value);
 }
 
+QString likeContaining(QString key)
+{
+    key.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    key.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    key.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return QLatin1Char('%') + key + QLatin1Char('%');
+}
+
 int charCount(const QString& text) { return int(text.toUcs4().size()); }
 
 bool isStagingId(const QString& id) { return id.compare(stagingId, Qt::CaseInsensitive) == 0; }

@@ -31,6 +31,10 @@ double amountOrZero(const QString& text);
 // The text the invalid-number box shows for a value.
 QString invalidNumberText(const QString& value);
 
+// The pattern of `column LIKE ? ESCAPE '\'` that finds a keyword anywhere, as typed:
+// % and _ in the keyword are no wildcards.
+QString likeContaining(QString key);
+
 // Characters as the office counts them: every consonant, vowel sign and tone mark is one.
 int charCount(const QString& text);
 

@@ -21,20 +21,6 @@ namespace {
 const QString groupsSql = QStringLiteral("select * from invgroup order by invgroupname collate THAI");
 const QString typesSql = QStringLiteral(
     "select * from invtype where invgroupid = ?\norder by invtypename collate THAI");
-
-QString deleteQuestion(const QString& name)
-{
-    return QStringLiteral("ต้องการลบ ") + name + QStringLiteral(" ออกจากฐานข้อมูล");
-}
-
-// A keyword for LIKE that matches its own % and _ rather than any text.
-QString likeContaining(QString key)
-{
-    key.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    key.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    key.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + key + QLatin1Char('%');
-}
 } // namespace
 
 Tinv_info_frm::Tinv_info_frm(ui::App& app)
@@ -313,7 +299,7 @@ void Tinv_info_frm::del_invgrClick()
     if (!writePane())
         return;
     const QString shown = invgr_cbx->text();
-    if (!app.msg().confirm(deleteQuestion(shown)))
+    if (!app.msg().confirm(ui::deleteQuestion(shown)))
         return;
     if (shown.isEmpty() || cur_invgroupid.isEmpty()) {
         app.msg().info(QStringLiteral("กรุณาเลือกกลุ่มวัสดุที่ต้องการ"));
@@ -411,7 +397,7 @@ void Tinv_info_frm::del_invtypeClick()
         return;
     if (!writePane())
         return;
-    if (!app.msg().confirm(deleteQuestion(shown)))
+    if (!app.msg().confirm(ui::deleteQuestion(shown)))
         return;
     app.handle([&] {
         data::Transaction t(app.db());
@@ -441,7 +427,7 @@ void Tinv_info_frm::find_invClick()
     app.handle([&] {
         openItems(QStringLiteral("select * from inv where invname LIKE ? ESCAPE '\\'\n"
                                  "order by invname collate THAI"),
-                  {likeContaining(key)});
+                  {data::likeContaining(key)});
         // The first item found makes its group and type current, and the boxes show them.
         cur_invgroupid = inv_query.field(QStringLiteral("invgroupid"));
         cur_invtypeid = inv_query.field(QStringLiteral("invtypeid"));
@@ -472,7 +458,7 @@ void Tinv_info_frm::del_invClick()
 {
     const bool any = inv_query.currentRow() >= 0;
     const QString invid = inv_query.field(QStringLiteral("invid"));
-    if (!app.msg().confirm(deleteQuestion(inv_query.field(QStringLiteral("invname")))))
+    if (!app.msg().confirm(ui::deleteQuestion(inv_query.field(QStringLiteral("invname")))))
         return;
     if (!any)
         return; // an empty list: nothing to delete

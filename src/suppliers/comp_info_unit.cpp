@@ -1,5 +1,6 @@
 #include "suppliers/comp_info_unit.h"
 
+#include "data/values.h"
 #include "ui/bound.h"
 #include "ui/grid.h"
 
@@ -11,18 +12,6 @@
 #include <QVBoxLayout>
 
 namespace suppliers {
-
-namespace {
-// A keyword is found as typed: % and _ in it are no wildcards.
-QString containing(const QString& key)
-{
-    QString k = key;
-    k.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + k + QLatin1Char('%');
-}
-} // namespace
 
 Tcomp_info_frm::Tcomp_info_frm(ui::App& app)
     : Window(app, QStringLiteral("comp_info_frm"), QStringLiteral("ข้อมูลบริษัท"), 800, 564,
@@ -107,7 +96,7 @@ void Tcomp_info_frm::edit_compClick()
 void Tcomp_info_frm::del_compClick()
 {
     const QString name = comp_query.field(QStringLiteral("compname"));
-    if (!app.msg().confirm(QStringLiteral("ต้องการลบ ") + name + QStringLiteral(" ออกจากฐานข้อมูล")))
+    if (!app.msg().confirm(ui::deleteQuestion(name)))
         return;
     const bool any = comp_query.currentRow() >= 0;
     const QString id = comp_query.field(QStringLiteral("compid"));
@@ -127,7 +116,7 @@ void Tcomp_info_frm::find_btnClick()
         comp_query.openWith(QStringLiteral("select * from company\n"
                                            "where compname LIKE ? escape '\\'\n"
                                            "order by compname collate THAI"),
-                            {containing(key_find->text())});
+                            {data::likeContaining(key_find->text())});
     });
 }
 

@@ -33,6 +33,12 @@ public:
     virtual Result copy(const QString& from, const QString& to, QString* error) = 0;
 };
 
+// The question asked before a record of a register is deleted.
+inline QString deleteQuestion(const QString& name)
+{
+    return QStringLiteral("ต้องการลบ ") + name + QStringLiteral(" ออกจากฐานข้อมูล");
+}
+
 // The services of the running program: QMessageBox, QInputDialog, exec().
 class QtMessageService : public MessageService {
 public:

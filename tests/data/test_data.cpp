@@ -8,6 +8,9 @@
 #include "data/staging.h"
 #include "data/values.h"
 #include "fixture.h"
+#include "ui/datepicker.h"
+
+#include <QLineEdit>
 
 #include <QFile>
 #include <QSqlQuery>
@@ -31,6 +34,7 @@ private slots:
     void amountText_data();
     void amountText();
     void dateText();
+    void datePickerInBuddhistEra();
     void numberConversion_data();
     void numberConversion();
     void charCountCountsThaiMarks();
@@ -208,6 +212,20 @@ void TestData::dateText()
     QCOMPARE(data::displayText(QVariant("2026-12-11"), "invoiceno"), QString("2026-12-11"));
     QCOMPARE(data::displayText(QVariant(237.5), "totalprice"), QString("237.5"));
     QCOMPARE(data::fromIsoDate(data::isoDate(QDate(2026, 2, 28))), QDate(2026, 2, 28));
+}
+
+void TestData::datePickerInBuddhistEra()
+{
+    QCOMPARE(ui::parseBuddhistDate("11/12/2569"), QDate(2026, 12, 11));
+    QCOMPARE(ui::parseBuddhistDate("5/1/2547"), QDate(2004, 1, 5));
+    QVERIFY(!ui::parseBuddhistDate("31/2/2569").isValid());
+    QVERIFY(!ui::parseBuddhistDate("2026-12-11").isValid());
+    ui::DatePicker picker("rec_date", nullptr);
+    picker.setDate(QDate(2026, 12, 11));
+    QCOMPARE(picker.findChild<QLineEdit*>()->text(), QString("11/12/2569"));
+    picker.findChild<QLineEdit*>()->setText("1/3/2570");
+    picker.interpretText();
+    QCOMPARE(picker.date(), QDate(2027, 3, 1));
 }
 
 void TestData::numberConversion_data()

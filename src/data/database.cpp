@@ -209,7 +209,6 @@ bool Database::openChecked(const QString& path)
     }
     // Upgrades of older files run here, one version at a time, each in its own
     // transaction; version 1 is the first.
-    Q_UNUSED(version);
     return true;
 }
 

@@ -34,11 +34,4 @@ void Staging::rekey(Query& q, const QString& documentId) const
         .exec();
 }
 
-void Staging::removeAll(Query& q) const
-{
-    q.set(QStringLiteral("delete from %1 where %2 = 'tmp'")
-              .arg(QLatin1String(lines), QLatin1String(docColumn)))
-        .exec();
-}
-
 } // namespace data

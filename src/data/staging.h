@@ -20,8 +20,6 @@ struct Staging {
     bool removeLine(Query& q, qint64 rowid) const;
     // moves every staged line to the saved document
     void rekey(Query& q, const QString& documentId) const;
-    // removes every staged line
-    void removeAll(Query& q) const;
 };
 
 namespace staged {

@@ -53,14 +53,22 @@ void Fixture::closeAll()
     }
 }
 
-QVariant Fixture::scalar(const QString& sql, const QVariantList& values)
+namespace {
+QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(m_app->db());
+    QSqlQuery q(db);
     q.prepare(sql);
     for (int i = 0; i < values.size(); ++i)
         q.bindValue(i, values.at(i));
     if (!q.exec())
         qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    return q;
+}
+} // namespace
+
+QVariant Fixture::scalar(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q = run(m_app->db(), sql, values);
     return q.next() ? q.value(0) : QVariant();
 }
 
@@ -74,12 +82,7 @@ int Fixture::count(const QString& table, const QString& where, const QVariantLis
 
 void Fixture::exec(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(m_app->db());
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values.at(i));
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    run(m_app->db(), sql, values);
 }
 
 void Fixture::failOn(const QString& table, const QString& event, const QString& text)
